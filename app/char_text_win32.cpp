@@ -1,0 +1,26 @@
+// The character-set services answered by the system's ANSI calls.
+#include <windows.h>
+
+#include <cstring>
+
+#include "app/char_text.h"
+#include "log/bounded_text.h"
+
+const char* NextChar(const char* p) { return CharNextA(p); }
+
+int CompareNoCase(const char* a, const char* b) { return lstrcmpiA(a, b); }
+
+int CompareNoCaseN(const char* a, const char* b, size_t count) {
+  int lengthA = static_cast<int>(strnlen(a, count));
+  int lengthB = static_cast<int>(strnlen(b, count));
+  int result = CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a, lengthA, b, lengthB);
+  if (result == 0) return std::strncmp(a, b, count);  // the call refused its arguments
+  return result - CSTR_EQUAL;
+}
+
+void OemToAnsi(const char* src, char* dst, size_t size) {
+  if (size == 0) return;
+  size_t length = strnlen(src, size - 1);
+  OemToCharBuffA(src, dst, static_cast<DWORD>(length));
+  dst[length] = '\0';
+}
