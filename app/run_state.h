@@ -15,6 +15,7 @@ struct RunState {
   char TempCopyPath[PathSize];     // the first stage's copy of itself
   char LogPath[PathSize];
   char RemovalRoot[260];
+  int32_t HasSecondArgument;  // the command line carried a caption (an empty one counts)
 
   int32_t InPlaceRun;
   int32_t AutomaticRun;
