@@ -1,0 +1,400 @@
+// zorl-check: checks what a Windows system holds against an expectation file, all in
+// one process, and says for every difference what was expected and what was found.
+// See README.md in this folder for the directives.
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "tools/common/directive.h"
+#include "tools/common/dos_time.h"
+#include "tools/common/expand.h"
+#include "tools/common/glob.h"
+#include "tools/common/json_match.h"
+#include "tools/common/payload.h"
+#include "tools/common/system_win32.h"
+#include "tools/zorl-setup/install_actions_win32.h"
+#include "tools/zorl-setup/reg_data.h"
+
+namespace {
+
+class Checker {
+ public:
+  explicit Checker(const std::string& name) : name_(name) {}
+  void Run(const std::string& text);
+  int Result() const;
+
+ private:
+  void Check(const Directive& d, const std::vector<std::string>& block);
+  void Fail(const char* format, ...);
+  bool Expect(bool ok, const std::string& what, const std::string& expected, const std::string& found);
+
+  void CheckFile(const Directive& d);
+  void CheckRegValue(const Directive& d);
+  void CheckIni(const Directive& d);
+  void CheckService(const Directive& d, bool present);
+  void CheckLink(const Directive& d);
+  void CheckLines(const Directive& d, const std::vector<std::string>& block);
+  void CheckContains(const Directive& d, bool present);
+  void CheckSections(const Directive& d);
+  void CheckJson(const Directive& d);
+
+  std::string name_;
+  int line_ = 0;
+  int checks_ = 0;
+  int failures_ = 0;
+  bool broken_ = false;  // the expectation file itself is wrong
+};
+
+std::string ExpandOrKeep(const std::string& text, bool& ok, std::string& missing) {
+  std::string out;
+  ok = ExpandTokens(text, SystemToken, out, missing);
+  return out;
+}
+
+void Checker::Fail(const char* format, ...) {
+  char buf[4096];
+  va_list args;
+  va_start(args, format);
+  vsnprintf(buf, sizeof buf, format, args);
+  va_end(args);
+  printf("%s:%d: %s\n", name_.c_str(), line_, buf);
+  ++failures_;
+}
+
+bool Checker::Expect(bool ok, const std::string& what, const std::string& expected, const std::string& found) {
+  ++checks_;
+  if (!ok) Fail("%s: expected %s, found %s", what.c_str(), expected.c_str(), found.c_str());
+  return ok;
+}
+
+std::string Q(const std::string& s) { return "\"" + s + "\""; }
+
+void Checker::CheckFile(const Directive& d) {
+  const std::string& path = d.Fields[0];
+  Stamp stamp;
+  uint32_t size = 0, crc = 0;
+  if (!Expect(ReadFileStamp(path, stamp, size, &crc), path, "a readable file", "none")) return;
+  std::string v;
+  if (!(v = d.OptionOr("size", "")).empty())
+    Expect(strtoul(v.c_str(), nullptr, 10) == size, path + " size", v, std::to_string(size));
+  char hex[16];
+  snprintf(hex, sizeof hex, "%lx", static_cast<unsigned long>(crc));
+  if (!(v = d.OptionOr("crc", "")).empty()) Expect(strtoul(v.c_str(), nullptr, 16) == crc, path + " crc", v, hex);
+  if (d.HasFlag("payload")) {
+    std::string bytes = MakePayload(DefaultSeed(path), size);
+    Expect(Crc32(bytes.data(), bytes.size()) == crc, path + " contents", "the generated payload of its name",
+           std::string("other bytes (crc ") + hex + ")");
+  }
+  if (!(v = d.OptionOr("date", "")).empty()) Expect(v == FormatDate(stamp), path + " date", v, FormatDate(stamp));
+  if (!(v = d.OptionOr("time", "")).empty()) Expect(v == FormatTime(stamp), path + " time", v, FormatTime(stamp));
+  if (d.Option("attrib")) {
+    DWORD a = GetFileAttributesA(path.c_str());
+    std::string found;
+    if (a & FILE_ATTRIBUTE_READONLY) found += 'R';
+    if (a & FILE_ATTRIBUTE_HIDDEN) found += 'H';
+    if (a & FILE_ATTRIBUTE_SYSTEM) found += 'S';
+    if (found.empty()) found = "-";
+    v = d.OptionOr("attrib", "");
+    Expect(v == found, path + " attributes", v, found);
+  }
+  if (d.Option("content")) {
+    std::string bytes;
+    ReadWholeFile(path, bytes);
+    v = d.OptionOr("content", "");
+    Expect(GlobMatch(v, bytes), path + " contents", Q(v), Q(bytes.substr(0, 200)));
+  }
+}
+
+void Checker::CheckRegValue(const Directive& d) {
+  int root = ParseRegRoot(d.Fields[0]), type = ParseRegType(d.Fields[3]);
+  if (root < 0 || type < 0) {
+    Fail("unknown registry root or type");
+    broken_ = true;
+    return;
+  }
+  std::string what = d.Fields[0] + "\\" + d.Fields[1] + " value " + Q(d.Fields[2]);
+  int foundType = -1;
+  std::vector<unsigned char> data;
+  if (!Expect(ReadRegValue(root, d.Fields[1], d.Fields[2], foundType, data), what, "a value", "none")) return;
+  std::vector<std::string> want(d.Fields.begin() + 4, d.Fields.end());
+  std::vector<std::string> found = DecodeRegData(foundType < 0 ? 4 : foundType, data);
+  std::string w, f;
+  for (const std::string& s : DecodeRegData(type, EncodeRegData(type, want))) w += (w.empty() ? "" : " | ") + Q(s);
+  for (const std::string& s : found) f += (f.empty() ? "" : " | ") + Q(s);
+  Expect(foundType == type && w == f, what, "type " + std::to_string(type) + " " + w,
+         "type " + std::to_string(foundType) + " " + f);
+}
+
+void Checker::CheckIni(const Directive& d) {
+  std::string value;
+  bool present = ReadIniEntry(d.Fields[0], d.Fields[1], d.Fields[2], value);
+  std::string what = d.Fields[0] + " [" + d.Fields[1] + "] " + d.Fields[2];
+  if (d.Keyword == "noini")
+    Expect(!present, what, "no entry", Q(value));
+  else
+    Expect(present && value == d.Fields[3], what, Q(d.Fields[3]), present ? Q(value) : "no entry");
+}
+
+void Checker::CheckService(const Directive& d, bool present) {
+  SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
+  SC_HANDLE service = manager ? OpenServiceA(manager, d.Fields[0].c_str(), SERVICE_QUERY_CONFIG) : nullptr;
+  std::string binary;
+  if (service) {
+    char buf[8192];
+    DWORD needed = 0;
+    QUERY_SERVICE_CONFIGA* config = reinterpret_cast<QUERY_SERVICE_CONFIGA*>(buf);
+    if (QueryServiceConfigA(service, config, sizeof buf, &needed) && config->lpBinaryPathName)
+      binary = config->lpBinaryPathName;
+    CloseServiceHandle(service);
+  }
+  if (manager) CloseServiceHandle(manager);
+  std::string what = "service " + d.Fields[0];
+  if (!present) {
+    Expect(service == nullptr, what, "none", "one");
+  } else if (Expect(service != nullptr, what, "one", "none") && d.Fields.size() > 1) {
+    Expect(binary == d.Fields[1], what + " command", Q(d.Fields[1]), Q(binary));
+  }
+}
+
+void Checker::CheckLink(const Directive& d) {
+  const std::string& path = d.Fields[0];
+  std::string bytes;
+  if (!Expect(ReadWholeFile(path, bytes), path, "a shortcut", "none")) return;
+  bool initialised = SUCCEEDED(CoInitialize(nullptr));
+  IShellLinkA* link = nullptr;
+  IPersistFile* file = nullptr;
+  wchar_t wide[MAX_PATH];
+  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+  bool loaded = SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                           reinterpret_cast<void**>(&link))) &&
+                SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+                SUCCEEDED(file->Load(wide, STGM_READ));
+  if (Expect(loaded, path, "a shortcut the shell link object loads", "none")) {
+    char text[MAX_PATH * 2];
+    int index = 0;
+    WORD hotkey = 0;
+    std::string v;
+    if (d.Option("target") && (text[0] = 0, link->GetPath(text, sizeof text, nullptr, SLGP_RAWPATH), true))
+      Expect((v = d.OptionOr("target", "")) == text, path + " target", Q(v), Q(text));
+    if (d.Option("args") && (text[0] = 0, link->GetArguments(text, sizeof text), true))
+      Expect((v = d.OptionOr("args", "")) == text, path + " arguments", Q(v), Q(text));
+    if (d.Option("workdir") && (text[0] = 0, link->GetWorkingDirectory(text, sizeof text), true))
+      Expect((v = d.OptionOr("workdir", "")) == text, path + " working directory", Q(v), Q(text));
+    if (d.Option("desc") && (text[0] = 0, link->GetDescription(text, sizeof text), true))
+      Expect((v = d.OptionOr("desc", "")) == text, path + " description", Q(v), Q(text));
+    if (d.Option("icon") && (text[0] = 0, link->GetIconLocation(text, sizeof text, &index), true)) {
+      Expect((v = d.OptionOr("icon", "")) == text, path + " icon", Q(v), Q(text));
+      if (d.Option("iconindex"))
+        Expect(atoi(d.OptionOr("iconindex", "").c_str()) == index, path + " icon index", d.OptionOr("iconindex", ""),
+               std::to_string(index));
+    }
+    if (d.Option("hotkey") && SUCCEEDED(link->GetHotkey(&hotkey)))
+      Expect(atoi(d.OptionOr("hotkey", "").c_str()) == hotkey, path + " hot key", d.OptionOr("hotkey", ""),
+             std::to_string(hotkey));
+    if (d.Option("show")) {
+      // The show command is read from the file: Wine's loaded object always answers 1.
+      DWORD show = bytes.size() >= 0x40 ? *reinterpret_cast<const DWORD*>(bytes.data() + 0x3C) : 0;
+      Expect(static_cast<DWORD>(atoi(d.OptionOr("show", "").c_str())) == show, path + " show command",
+             d.OptionOr("show", ""), std::to_string(show));
+    }
+  }
+  if (file) file->Release();
+  if (link) link->Release();
+  if (initialised) CoUninitialize();
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+void Checker::CheckLines(const Directive& d, const std::vector<std::string>& block) {
+  std::string text;
+  if (!Expect(ReadWholeFile(d.Fields[0], text), d.Fields[0], "a readable file", "none")) return;
+  std::vector<std::string> lines = SplitLines(text);
+  size_t n = lines.size() < block.size() ? lines.size() : block.size();
+  for (size_t i = 0; i < n; ++i)
+    Expect(GlobMatch(block[i], lines[i]), d.Fields[0] + " line " + std::to_string(i + 1), Q(block[i]), Q(lines[i]));
+  if (lines.size() != block.size()) {
+    std::string extra = lines.size() > block.size() ? "first extra line " + Q(lines[n]) : "the file ends there";
+    Expect(false, d.Fields[0] + " line count", std::to_string(block.size()),
+           std::to_string(lines.size()) + " (" + extra + ")");
+  }
+}
+
+void Checker::CheckContains(const Directive& d, bool present) {
+  std::string text;
+  if (!ReadWholeFile(d.Fields[0], text)) {
+    Expect(!present, d.Fields[0], "a readable file", "none");
+    return;
+  }
+  bool found = false;
+  for (const std::string& line : SplitLines(text)) found = found || GlobMatch(d.Fields[1], line);
+  Expect(found == present, d.Fields[0], (present ? "a line " : "no line ") + Q(d.Fields[1]),
+         found ? "one" : "none");
+}
+
+// sections LOG | COUNT [| last=OFFSET]: the number of section headers ("*** " at the
+// start of a line) and the byte offset of the last one.
+void Checker::CheckSections(const Directive& d) {
+  std::string text;
+  if (!Expect(ReadWholeFile(d.Fields[0], text), d.Fields[0], "a readable file", "none")) return;
+  int count = 0;
+  size_t last = 0;
+  for (size_t pos = 0; pos < text.size();) {
+    if (text.compare(pos, 4, "*** ") == 0) {
+      ++count;
+      last = pos;
+    }
+    size_t cr = text.find('\r', pos);
+    if (cr == std::string::npos) break;
+    pos = cr + 1;
+    if (pos < text.size() && text[pos] == '\n') ++pos;
+  }
+  Expect(count == atoi(d.Fields[1].c_str()), d.Fields[0] + " sections", d.Fields[1], std::to_string(count));
+  if (d.Option("last")) {
+    std::string v = d.OptionOr("last", "");
+    Expect(strtoul(v.c_str(), nullptr, 10) == last, d.Fields[0] + " offset of the last section", v,
+           std::to_string(last));
+  }
+}
+
+void Checker::CheckJson(const Directive& d) {
+  std::string actualText, expectedText, error;
+  JsonValue actual, expected;
+  if (!Expect(ReadWholeFile(d.Fields[0], actualText), d.Fields[0], "a readable file", "none")) return;
+  if (!ReadWholeFile(d.Fields[1], expectedText) || !ParseJson(expectedText, expected, error)) {
+    Fail("%s: not a readable JSON file: %s", d.Fields[1].c_str(), error.c_str());
+    broken_ = true;
+    return;
+  }
+  if (!Expect(ParseJson(actualText, actual, error), d.Fields[0], "JSON", error)) return;
+  std::vector<std::string> differences;
+  auto expand = [](const std::string& s) {
+    std::string out, missing;
+    return ExpandTokens(s, SystemToken, out, missing) ? out : s;
+  };
+  JsonSubsetMatch(expected, actual, "", expand, differences);
+  ++checks_;
+  for (const std::string& diff : differences) Fail("%s: %s", d.Fields[0].c_str(), diff.c_str());
+}
+
+void Checker::Check(const Directive& d, const std::vector<std::string>& block) {
+  static const struct {
+    const char* Keyword;
+    size_t Fields;
+  } arity[] = {{"file", 1},    {"nofile", 1}, {"dir", 1},      {"nodir", 1},    {"reg", 4},   {"noreg", 3},
+               {"regkey", 2},  {"noregkey", 2}, {"ini", 4},    {"noini", 3},    {"service", 1}, {"noservice", 1},
+               {"link", 1},    {"lines", 1},  {"contains", 2}, {"lacks", 2},    {"sections", 2}, {"json", 2}};
+  size_t need = 0;
+  bool known = false;
+  for (const auto& a : arity)
+    if (d.Keyword == a.Keyword) known = true, need = a.Fields;
+  if (!known || d.Fields.size() < need) {
+    Fail(known ? "\"%s\" needs more fields" : "unknown directive \"%s\"", d.Keyword.c_str());
+    broken_ = true;
+    return;
+  }
+  const std::string& first = d.Fields[0];
+  const std::string& k = d.Keyword;
+  if (k == "file") CheckFile(d);
+  else if (k == "nofile") Expect(!PathExists(first), first, "no file", "one");
+  else if (k == "dir") Expect(IsDirectory(first), first, "a directory", PathExists(first) ? "a file" : "none");
+  else if (k == "nodir") Expect(!PathExists(first), first, "no directory", "one");
+  else if (k == "reg") CheckRegValue(d);
+  else if (k == "noreg") {
+    int type;
+    std::vector<unsigned char> data;
+    Expect(!ReadRegValue(ParseRegRoot(first), d.Fields[1], d.Fields[2], type, data),
+           first + "\\" + d.Fields[1] + " value " + Q(d.Fields[2]), "none", "one");
+  } else if (k == "regkey" || k == "noregkey") {
+    HKEY key;
+    bool present = RegOpenKeyExA(RootKey(ParseRegRoot(first)), d.Fields[1].c_str(), 0, KEY_READ, &key) == 0;
+    if (present) RegCloseKey(key);
+    Expect(present == (k == "regkey"), first + "\\" + d.Fields[1], k == "regkey" ? "a key" : "no key",
+           present ? "one" : "none");
+  } else if (k == "ini" || k == "noini") CheckIni(d);
+  else if (k == "service" || k == "noservice") CheckService(d, k == "service");
+  else if (k == "link") CheckLink(d);
+  else if (k == "lines") CheckLines(d, block);
+  else if (k == "contains" || k == "lacks") CheckContains(d, k == "contains");
+  else if (k == "sections") CheckSections(d);
+  else if (k == "json") CheckJson(d);
+}
+
+void Checker::Run(const std::string& text) {
+  std::vector<std::string> lines = SplitLines(text);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    Directive d;
+    if (!ParseDirectiveLine(lines[i], d)) continue;
+    line_ = static_cast<int>(i + 1);
+    d.Line = line_;
+    bool ok = true;
+    std::string missing;
+    for (std::string& f : d.Fields) {
+      f = ExpandOrKeep(f, ok, missing);
+      if (!ok) break;
+    }
+    // A "lines" block runs to a line "end"; its lines are patterns, taken as written
+    // but for %NAME% tokens.
+    std::vector<std::string> block;
+    if (d.Keyword == "lines") {
+      for (++i; i < lines.size() && lines[i] != "end"; ++i) {
+        bool blockOk = true;
+        block.push_back(ExpandOrKeep(lines[i], blockOk, missing));
+        ok = ok && blockOk;
+      }
+    }
+    if (!ok) {
+      Fail("unknown token %%%s%%", missing.c_str());
+      broken_ = true;
+      continue;
+    }
+    Check(d, block);
+  }
+}
+
+int Checker::Result() const {
+  printf("zorl-check: %s: %d checks, %d failed\n", name_.c_str(), checks_, failures_);
+  if (broken_) return 2;
+  return failures_ ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    fprintf(stderr, "usage: zorl-check EXPECTATIONS...\n");
+    return 2;
+  }
+  int result = 0;
+  for (int i = 1; i < argc; ++i) {
+    std::string text;
+    if (!ReadWholeFile(argv[i], text)) {
+      fprintf(stderr, "zorl-check: cannot read %s\n", argv[i]);
+      return 2;
+    }
+    Checker checker(argv[i]);
+    checker.Run(text);
+    int r = checker.Result();
+    if (r > result) result = r;
+  }
+  fflush(stdout);
+  return result;
+}
