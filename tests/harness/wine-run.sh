@@ -7,6 +7,7 @@
 # The program's exit code is the script's; a time-out gives 124.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/prefix.sh"
 
 templates=
 while [ $# -gt 0 ]; do
@@ -16,30 +17,7 @@ while [ $# -gt 0 ]; do
   esac
 done
 [ -n "$templates" ] || { echo "wine-run: --templates DIR is required" >&2; exit 2; }
-family=${UNZORL_FAMILY:-winxp}
-template=$templates/$family-$(wine --version | tr -c 'A-Za-z0-9.\n' '_')
 
-if [ ! -d "$template" ]; then
-  mkdir -p "$templates"
-  flock "$templates/.lock" "$here/make-template.sh" "$family" "$template" || exit 3
-fi
-
-prefix=$(mktemp -d "${TMPDIR:-/tmp}/unzorl-prefix.XXXXXX")
-cp -a "$template/." "$prefix/"
-export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
-
-source "$here/xvfb.sh"
-start_xvfb || exit 3
-
-cleanup() {
-  wineserver -k 2>/dev/null
-  stop_xvfb
-  if [ "${UNZORL_KEEP_PREFIX:-0}" = 1 ]; then echo "wine-run: prefix kept in $prefix" >&2; else rm -rf "$prefix"; fi
-}
-trap cleanup EXIT
-
-wineserver -p 30
+trap prefix_stop EXIT
+prefix_start "$templates" "${UNZORL_FAMILY:-winxp}" || exit 3
 timeout -k 5 "${UNZORL_TIMEOUT:-120}" wine "$@"
-status=$?
-exit $status

@@ -58,6 +58,12 @@ bool ParseDirectiveLine(const std::string& raw, Directive& out) {
   if (!line.empty() && line.back() == '\r') line.pop_back();
   std::string t = Trim(line);
   if (t.empty() || t[0] == '#') return false;
+  out.Family = 0;
+  if (t.compare(0, 3, "nt:") == 0 || t.compare(0, 3, "95:") == 0) {
+    out.Family = t[0] == 'n' ? 1 : 2;
+    t = Trim(t.substr(3));
+    if (t.empty()) return false;
+  }
 
   size_t sp = 0;
   while (sp < t.size() && t[sp] != ' ' && t[sp] != '\t') ++sp;

@@ -3,6 +3,8 @@
 // Blank lines and lines starting with '#' are skipped. Fields are separated by '|'
 // with the blanks around each field trimmed; "\|" stands for a literal bar and "\\"
 // for a backslash only in front of a bar (paths keep their backslashes).
+// A line may begin with "nt:" or "95:": the directive then applies only on the Windows
+// NT family or only on the Windows 95 family.
 // A field of the form name=value (name: letters, digits and '-') is an option;
 // a bare word that a directive declares as a flag is read with HasFlag.
 #pragma once
@@ -12,6 +14,7 @@
 struct Directive {
   int Line = 0;                      // 1-based line number in its file
   std::string Keyword;               // lower-cased
+  int Family = 0;                    // 0 every family, 1 NT family only, 2 Windows 95 family only
   std::vector<std::string> Fields;   // positional fields, in order
 
   // The value of option name (first field "name=..."), or fallback when absent.

@@ -127,3 +127,10 @@ std::string DirectoryOf(const std::string& path) {
   size_t slash = path.find_last_of('\\');
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
+
+int PlatformFamily() {
+  OSVERSIONINFOA info = {};
+  info.dwOSVersionInfoSize = sizeof info;
+  GetVersionExA(&info);
+  return info.dwPlatformId == VER_PLATFORM_WIN32_NT ? 1 : 2;
+}

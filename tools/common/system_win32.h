@@ -25,3 +25,6 @@ void CreateParentDirs(const std::string& path);
 bool PathExists(const std::string& path);
 bool IsDirectory(const std::string& path);
 std::string DirectoryOf(const std::string& path);  // without the trailing backslash
+
+// 1 on the Windows NT family, 2 on the Windows 95 family (the log's PlatformKind).
+int PlatformFamily();

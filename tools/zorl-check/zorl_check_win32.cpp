@@ -43,6 +43,7 @@ class Checker {
   void CheckLines(const Directive& d, const std::vector<std::string>& block);
   void CheckContains(const Directive& d, bool present);
   void CheckSections(const Directive& d);
+  void CheckDetails(const Directive& d);
   void CheckJson(const Directive& d);
 
   std::string name_;
@@ -50,6 +51,7 @@ class Checker {
   int checks_ = 0;
   int failures_ = 0;
   bool broken_ = false;  // the expectation file itself is wrong
+  int family_ = PlatformFamily();
 };
 
 std::string ExpandOrKeep(const std::string& text, bool& ok, std::string& missing) {
@@ -123,13 +125,16 @@ void Checker::CheckRegValue(const Directive& d) {
   int foundType = -1;
   std::vector<unsigned char> data;
   if (!Expect(ReadRegValue(root, d.Fields[1], d.Fields[2], foundType, data), what, "a value", "none")) return;
+  // Texts are patterns ({*} and {?}); numbers and bytes are compared in their log form.
   std::vector<std::string> want(d.Fields.begin() + 4, d.Fields.end());
+  if (type == 3 || type == 4) want = DecodeRegData(type, EncodeRegData(type, want));
   std::vector<std::string> found = DecodeRegData(foundType < 0 ? 4 : foundType, data);
+  bool same = foundType == type && want.size() == found.size();
+  for (size_t i = 0; same && i < want.size(); ++i) same = GlobMatch(want[i], found[i]);
   std::string w, f;
-  for (const std::string& s : DecodeRegData(type, EncodeRegData(type, want))) w += (w.empty() ? "" : " | ") + Q(s);
+  for (const std::string& s : want) w += (w.empty() ? "" : " | ") + Q(s);
   for (const std::string& s : found) f += (f.empty() ? "" : " | ") + Q(s);
-  Expect(foundType == type && w == f, what, "type " + std::to_string(type) + " " + w,
-         "type " + std::to_string(foundType) + " " + f);
+  Expect(same, what, "type " + std::to_string(type) + " " + w, "type " + std::to_string(foundType) + " " + f);
 }
 
 void Checker::CheckIni(const Directive& d) {
@@ -275,6 +280,48 @@ void Checker::CheckSections(const Directive& d) {
   }
 }
 
+// details LOG: every file line of the log that carries details names a file whose
+// date, time, size and CRC-32 are the logged ones (what repair compares).
+void Checker::CheckDetails(const Directive& d) {
+  std::string text;
+  if (!Expect(ReadWholeFile(d.Fields[0], text), d.Fields[0], "a readable file", "none")) return;
+  int files = 0;
+  for (const std::string& line : SplitLines(text)) {
+    static const char* const keywords[] = {"File Copy: ", "File Overwrite: ", "Shell Link: "};
+    size_t start = 0;
+    for (const char* k : keywords)
+      if (line.compare(0, strlen(k), k) == 0) start = strlen(k);
+    size_t bar = line.find('|');
+    if (start == 0 || bar == std::string::npos) continue;
+    std::string path = line.substr(start, bar - start);
+    if (!path.empty() && path.back() == ' ') path.pop_back();
+    std::vector<std::string> fields;
+    for (size_t pos = bar + 1; pos <= line.size();) {
+      size_t next = line.find('|', pos);
+      if (next == std::string::npos) next = line.size();
+      std::string field = line.substr(pos, next - pos);
+      while (!field.empty() && field[0] == ' ') field.erase(0, 1);
+      while (!field.empty() && field.back() == ' ') field.pop_back();
+      fields.push_back(field);
+      pos = next + 1;
+    }
+    if (fields.size() != 5) {
+      Expect(false, path, "five details fields", std::to_string(fields.size()));
+      continue;
+    }
+    ++files;
+    Stamp stamp;
+    uint32_t size = 0, crc = 0;
+    if (!Expect(ReadFileStamp(path, stamp, size, &crc), path, "a readable file", "none")) continue;
+    char hex[16];
+    snprintf(hex, sizeof hex, "%lx", static_cast<unsigned long>(crc));
+    std::string found = FormatDate(stamp) + " | " + FormatTime(stamp) + " | " + std::to_string(size) + " | " + hex;
+    std::string logged = fields[0] + " | " + fields[1] + " | " + fields[3] + " | " + fields[4];
+    Expect(found == logged, path + " date, time, size and crc", logged, found);
+  }
+  Expect(files > 0, d.Fields[0], "file lines with details", "none");
+}
+
 void Checker::CheckJson(const Directive& d) {
   std::string actualText, expectedText, error;
   JsonValue actual, expected;
@@ -301,7 +348,7 @@ void Checker::Check(const Directive& d, const std::vector<std::string>& block) {
     size_t Fields;
   } arity[] = {{"file", 1},    {"nofile", 1}, {"dir", 1},      {"nodir", 1},    {"reg", 4},   {"noreg", 3},
                {"regkey", 2},  {"noregkey", 2}, {"ini", 4},    {"noini", 3},    {"service", 1}, {"noservice", 1},
-               {"link", 1},    {"lines", 1},  {"contains", 2}, {"lacks", 2},    {"sections", 2}, {"json", 2}};
+               {"link", 1},    {"lines", 1},  {"contains", 2}, {"lacks", 2},    {"sections", 2}, {"json", 2}, {"details", 1}};
   size_t need = 0;
   bool known = false;
   for (const auto& a : arity)
@@ -336,6 +383,7 @@ void Checker::Check(const Directive& d, const std::vector<std::string>& block) {
   else if (k == "contains" || k == "lacks") CheckContains(d, k == "contains");
   else if (k == "sections") CheckSections(d);
   else if (k == "json") CheckJson(d);
+  else if (k == "details") CheckDetails(d);
 }
 
 void Checker::Run(const std::string& text) {
@@ -343,6 +391,7 @@ void Checker::Run(const std::string& text) {
   for (size_t i = 0; i < lines.size(); ++i) {
     Directive d;
     if (!ParseDirectiveLine(lines[i], d)) continue;
+    bool skip = d.Family != 0 && d.Family != family_;
     line_ = static_cast<int>(i + 1);
     d.Line = line_;
     bool ok = true;
@@ -356,11 +405,17 @@ void Checker::Run(const std::string& text) {
     std::vector<std::string> block;
     if (d.Keyword == "lines") {
       for (++i; i < lines.size() && lines[i] != "end"; ++i) {
+        std::string pattern = lines[i];
+        if (pattern.compare(0, 4, "nt: ") == 0 || pattern.compare(0, 4, "95: ") == 0) {
+          if ((pattern[0] == 'n' ? 1 : 2) != family_) continue;
+          pattern.erase(0, 4);
+        }
         bool blockOk = true;
-        block.push_back(ExpandOrKeep(lines[i], blockOk, missing));
+        block.push_back(ExpandOrKeep(pattern, blockOk, missing));
         ok = ok && blockOk;
       }
     }
+    if (skip) continue;
     if (!ok) {
       Fail("unknown token %%%s%%", missing.c_str());
       broken_ = true;

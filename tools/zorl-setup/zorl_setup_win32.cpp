@@ -227,11 +227,15 @@ bool Installer::Shortcut(const Directive& d, Failure& f) {
   s.HotKey = atoi(d.OptionOr("hotkey", "0").c_str());
   s.Arguments = d.OptionOr("args", "");
   s.Description = d.OptionOr("desc", "");
-  if (!SaveShortcut(path, s, f.Error)) {
+  Stamp stamp;
+  if (!ParseDate(d.OptionOr("date", DefaultDate), stamp) || !ParseTime(d.OptionOr("time", DefaultTime), stamp)) {
+    f.What = "date must be MM-DD-YYYY and time HH:MM:SS";
+    return false;
+  }
+  if (!SaveShortcut(path, s, f.Error) || !SetFileStamp(path, stamp)) {
     f.What = "cannot save the shortcut " + path;
     return false;
   }
-  Stamp stamp;
   uint32_t size = 0, crc = 0;
   if (!ReadFileStamp(path, stamp, size, &crc)) {
     f.What = "cannot read back " + path;
@@ -505,8 +509,10 @@ int Installer::Run(const std::vector<Directive>& directives) {
   section.Source(source, attributes);
 
   int result = 0;
+  const int family = PlatformFamily();
   for (Directive d : directives) {
     Failure f;
+    if (d.Family != 0 && d.Family != family) continue;
     if (!Expand(d)) {
       result = 2;
       break;
