@@ -31,9 +31,31 @@ TEST(Json, ReadsValuesAndByteEscapes) {
     EXPECT_FALSE(ParseJson(bad, v, error)) << bad;
 }
 
+TEST(Json, ValuesByPath) {
+  JsonValue v;
+  std::string error;
+  ASSERT_TRUE(ParseJson("{\"L\": [{\"N\": 1}, {\"N\": 2, \"T\": {\"List\": \"X\"}}], \"C\": 3}", v, error));
+  struct {
+    const char* Path;
+    const char* Text;
+  } cases[] = {{"C", "3"}, {"L[1].N", "2"}, {"L[1].T.List", "\"X\""}, {"", nullptr}, {"L[2]", nullptr}, {"D", nullptr},
+               {"C.X", nullptr}};
+  for (const auto& c : cases) {
+    const JsonValue* found = JsonAt(v, c.Path);
+    if (!c.Text) {
+      EXPECT_TRUE(found == nullptr || std::string(c.Path).empty()) << c.Path;
+      continue;
+    }
+    ASSERT_TRUE(found) << c.Path;
+    EXPECT_EQ(c.Text, JsonText(*found)) << c.Path;
+  }
+  EXPECT_EQ(&v, JsonAt(v, ""));
+}
+
 TEST(Json, SubsetMatchNamesEachDifference) {
   EXPECT_TRUE(Compare("{\"A\": 1}", "{\"A\": 1.0, \"B\": [2]}").empty());
   EXPECT_TRUE(Compare("{\"L\": [{\"P\": \"%SYS%\"}]}", "{\"L\": [{\"P\": \"C:\\\\S\", \"N\": 3}]}").empty());
+  EXPECT_TRUE(Compare("{\"R\": \"C:\\\\PROG~{*}\\\\\"}", "{\"R\": \"C:\\\\PROG~FBU\\\\\"}").empty());
   struct {
     const char* Expected;
     const char* Actual;

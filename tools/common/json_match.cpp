@@ -1,6 +1,8 @@
 // JSON reading and subset comparison.
 #include "tools/common/json_match.h"
 
+#include "tools/common/glob.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -163,6 +165,27 @@ std::string Quoted(const std::string& s) {
 
 }  // namespace
 
+const JsonValue* JsonAt(const JsonValue& root, const std::string& path) {
+  const JsonValue* v = &root;
+  size_t pos = 0;
+  while (v && pos < path.size()) {
+    if (path[pos] == '[') {
+      size_t end = path.find(']', pos);
+      if (end == std::string::npos || v->Type != JsonValue::Array) return nullptr;
+      size_t index = strtoul(path.substr(pos + 1, end - pos - 1).c_str(), nullptr, 10);
+      v = index < v->Items.size() ? &v->Items[index] : nullptr;
+      pos = end + 1;
+    } else {
+      if (path[pos] == '.') ++pos;
+      size_t end = path.find_first_of(".[", pos);
+      if (end == std::string::npos) end = path.size();
+      v = v->Type == JsonValue::Object ? v->Member(path.substr(pos, end - pos)) : nullptr;
+      pos = end;
+    }
+  }
+  return v;
+}
+
 const JsonValue* JsonValue::Member(const std::string& key) const {
   for (const auto& m : Members)
     if (m.first == key) return &m.second;
@@ -230,7 +253,7 @@ void JsonSubsetMatch(const JsonValue& expected, const JsonValue& actual, const s
       break;
     case JsonValue::String: {
       std::string want = expandString ? expandString(expected.Text) : expected.Text;
-      if (want != actual.Text)
+      if (!GlobMatch(want, actual.Text))
         differences.push_back(where + ": expected " + Quoted(want) + ", found " + Quoted(actual.Text));
       break;
     }

@@ -2,7 +2,7 @@
 // document is a subset of the actual one. Every key of an expected object must be in the
 // actual object with a matching value; an expected array must have the actual array's
 // length and match element by element; numbers compare by value, strings exactly.
-// Strings are byte strings: "\u00XX" escapes give the byte XX.
+// Expected strings are line patterns ({*} and {?}, glob.h). Strings are byte strings: "\u00XX" escapes give the byte XX.
 #pragma once
 #include <functional>
 #include <map>
@@ -23,6 +23,10 @@ struct JsonValue {
 
 // False with a message naming the offset when the text is no single JSON value.
 bool ParseJson(const std::string& text, JsonValue& out, std::string& error);
+
+// The value at a path such as "PrivateFiles[2].InstallNo" (empty: the whole document);
+// null when there is none.
+const JsonValue* JsonAt(const JsonValue& root, const std::string& path);
 
 // The value as JSON text (compact), for messages.
 std::string JsonText(const JsonValue& v);

@@ -44,7 +44,9 @@ class Checker {
   void CheckContains(const Directive& d, bool present);
   void CheckSections(const Directive& d);
   void CheckDetails(const Directive& d);
+  bool ReadJson(const std::string& path, JsonValue& value);
   void CheckJson(const Directive& d);
+  void CheckJsonValue(const Directive& d);
 
   std::string name_;
   int line_ = 0;
@@ -255,37 +257,28 @@ void Checker::CheckContains(const Directive& d, bool present) {
          found ? "one" : "none");
 }
 
-// sections LOG | COUNT [| last=OFFSET]: the number of section headers ("*** " at the
-// start of a line) and the byte offset of the last one.
+// sections LOG | OFFSET,OFFSET,...: the byte offsets of the section headers ("*** " at
+// the start of a line), which also tell how many sections there are.
 void Checker::CheckSections(const Directive& d) {
   std::string text;
   if (!Expect(ReadWholeFile(d.Fields[0], text), d.Fields[0], "a readable file", "none")) return;
-  int count = 0;
-  size_t last = 0;
+  std::string offsets;
   for (size_t pos = 0; pos < text.size();) {
-    if (text.compare(pos, 4, "*** ") == 0) {
-      ++count;
-      last = pos;
-    }
+    if (text.compare(pos, 4, "*** ") == 0) offsets += (offsets.empty() ? "" : ",") + std::to_string(pos);
     size_t cr = text.find('\r', pos);
     if (cr == std::string::npos) break;
     pos = cr + 1;
     if (pos < text.size() && text[pos] == '\n') ++pos;
   }
-  Expect(count == atoi(d.Fields[1].c_str()), d.Fields[0] + " sections", d.Fields[1], std::to_string(count));
-  if (d.Option("last")) {
-    std::string v = d.OptionOr("last", "");
-    Expect(strtoul(v.c_str(), nullptr, 10) == last, d.Fields[0] + " offset of the last section", v,
-           std::to_string(last));
-  }
+  Expect(offsets == d.Fields[1], d.Fields[0] + " section offsets", d.Fields[1], offsets.empty() ? "none" : offsets);
 }
 
-// details LOG: every file line of the log that carries details names a file whose
-// date, time, size and CRC-32 are the logged ones (what repair compares).
+// details LOG: for every file the log names with details, the latest such line gives the
+// file's date, time, size and CRC-32 as the disk has them (what repair compares).
 void Checker::CheckDetails(const Directive& d) {
   std::string text;
   if (!Expect(ReadWholeFile(d.Fields[0], text), d.Fields[0], "a readable file", "none")) return;
-  int files = 0;
+  std::vector<std::pair<std::string, std::vector<std::string>>> latest;  // path, fields; in log order
   for (const std::string& line : SplitLines(text)) {
     static const char* const keywords[] = {"File Copy: ", "File Overwrite: ", "Shell Link: "};
     size_t start = 0;
@@ -305,11 +298,16 @@ void Checker::CheckDetails(const Directive& d) {
       fields.push_back(field);
       pos = next + 1;
     }
-    if (fields.size() != 5) {
-      Expect(false, path, "five details fields", std::to_string(fields.size()));
-      continue;
-    }
-    ++files;
+    bool seen = false;
+    for (auto& entry : latest)
+      if (lstrcmpiA(entry.first.c_str(), path.c_str()) == 0) entry.second = fields, seen = true;
+    if (!seen) latest.emplace_back(path, fields);
+  }
+  Expect(!latest.empty(), d.Fields[0], "file lines with details", "none");
+  for (const auto& entry : latest) {
+    const std::string& path = entry.first;
+    const std::vector<std::string>& fields = entry.second;
+    if (!Expect(fields.size() == 5, path, "five details fields", std::to_string(fields.size()))) continue;
     Stamp stamp;
     uint32_t size = 0, crc = 0;
     if (!Expect(ReadFileStamp(path, stamp, size, &crc), path, "a readable file", "none")) continue;
@@ -319,19 +317,24 @@ void Checker::CheckDetails(const Directive& d) {
     std::string logged = fields[0] + " | " + fields[1] + " | " + fields[3] + " | " + fields[4];
     Expect(found == logged, path + " date, time, size and crc", logged, found);
   }
-  Expect(files > 0, d.Fields[0], "file lines with details", "none");
 }
 
+bool Checker::ReadJson(const std::string& path, JsonValue& value) {
+  std::string text, error;
+  if (!Expect(ReadWholeFile(path, text), path, "a readable file", "none")) return false;
+  return Expect(ParseJson(text, value, error), path, "JSON", error);
+}
+
+// json ACTUAL | EXPECTED: the expected document is a subset of the actual one (json_match.h).
 void Checker::CheckJson(const Directive& d) {
-  std::string actualText, expectedText, error;
+  std::string expectedText, error;
   JsonValue actual, expected;
-  if (!Expect(ReadWholeFile(d.Fields[0], actualText), d.Fields[0], "a readable file", "none")) return;
   if (!ReadWholeFile(d.Fields[1], expectedText) || !ParseJson(expectedText, expected, error)) {
     Fail("%s: not a readable JSON file: %s", d.Fields[1].c_str(), error.c_str());
     broken_ = true;
     return;
   }
-  if (!Expect(ParseJson(actualText, actual, error), d.Fields[0], "JSON", error)) return;
+  if (!ReadJson(d.Fields[0], actual)) return;
   std::vector<std::string> differences;
   auto expand = [](const std::string& s) {
     std::string out, missing;
@@ -342,13 +345,30 @@ void Checker::CheckJson(const Directive& d) {
   for (const std::string& diff : differences) Fail("%s: %s", d.Fields[0].c_str(), diff.c_str());
 }
 
+// jsonvalue ACTUAL | PATH | VALUE: one value, written as JSON (a number, "text", null ...).
+void Checker::CheckJsonValue(const Directive& d) {
+  JsonValue actual, expected;
+  std::string error;
+  if (!ParseJson(d.Fields[2], expected, error)) {
+    Fail("not a JSON value: %s", d.Fields[2].c_str());
+    broken_ = true;
+    return;
+  }
+  if (!ReadJson(d.Fields[0], actual)) return;
+  const JsonValue* found = JsonAt(actual, d.Fields[1]);
+  if (!Expect(found != nullptr, d.Fields[0] + " " + d.Fields[1], d.Fields[2], "nothing")) return;
+  std::vector<std::string> differences;
+  JsonSubsetMatch(expected, *found, d.Fields[1], nullptr, differences);
+  Expect(differences.empty(), d.Fields[0], d.Fields[1] + " = " + d.Fields[2], JsonText(*found));
+}
+
 void Checker::Check(const Directive& d, const std::vector<std::string>& block) {
   static const struct {
     const char* Keyword;
     size_t Fields;
   } arity[] = {{"file", 1},    {"nofile", 1}, {"dir", 1},      {"nodir", 1},    {"reg", 4},   {"noreg", 3},
                {"regkey", 2},  {"noregkey", 2}, {"ini", 4},    {"noini", 3},    {"service", 1}, {"noservice", 1},
-               {"link", 1},    {"lines", 1},  {"contains", 2}, {"lacks", 2},    {"sections", 2}, {"json", 2}, {"details", 1}};
+               {"link", 1},    {"lines", 1},  {"contains", 2}, {"lacks", 2},    {"sections", 2}, {"json", 2}, {"details", 1}, {"jsonvalue", 3}};
   size_t need = 0;
   bool known = false;
   for (const auto& a : arity)
@@ -384,6 +404,7 @@ void Checker::Check(const Directive& d, const std::vector<std::string>& block) {
   else if (k == "sections") CheckSections(d);
   else if (k == "json") CheckJson(d);
   else if (k == "details") CheckDetails(d);
+  else if (k == "jsonvalue") CheckJsonValue(d);
 }
 
 void Checker::Run(const std::string& text) {
