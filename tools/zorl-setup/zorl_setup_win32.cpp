@@ -548,7 +548,8 @@ int Extract(const std::string& listPath) {
     if (end == std::string::npos) end = text.size();
     std::string line = text.substr(start, end - start);
     start = end + 1;
-    if (line.empty() || line == "\r") continue;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty()) continue;
     ListEntry e;
     if (!ParseListLine(line, e)) {
       fprintf(stderr, "zorl-setup: %s: not a list line: %s\n", listPath.c_str(), line.c_str());
