@@ -10,6 +10,7 @@
 #include "app/run_state.h"
 #include "app/windows_state_win32.h"
 #include "log/bounded_text.h"
+#include "report/status_report_win32.h"
 
 namespace {
 // The standard open-file dialog with the one filter "install.log"; empty when cancelled.
@@ -84,6 +85,7 @@ void RunMainFlow(const char* argumentText) {
       if (Run.RebootNeeded && !Run.SilentRun) AskToRestart();
       if (!Run.SilentRun && WizardWindow != nullptr) DestroyWindow(WizardWindow);
       WizardWindow = nullptr;
+      WriteStatusReport();
     }
   }
   EndMessageLoop();
