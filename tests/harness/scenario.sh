@@ -10,13 +10,15 @@
 #   scenario_end                    # prints the costs; exits 1 when any step failed
 #
 # Environment (ctest sets it): UNZORL_PROGRAMS (the build's programs.env),
-# UNZORL_WINE_TEMPLATES, UNZORL_FAMILY may override the family, UNZORL_TIMEOUT (seconds
+# UNZORL_WINE_TEMPLATES (session.sh), UNZORL_TIMEOUT (seconds
 # per program, default 60). Every program from programs.env is also exported to the
 # Windows programs under its name as a Windows path (%ZSRVDLL% in a manifest), and so
 # are ZORL_DATA (the data folder) and ZORL_WORK (a scratch folder for outputs).
 set -uo pipefail
 scenario_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-source "$scenario_here/prefix.sh"
+source "$scenario_here/session.sh"
+
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 
 scenario_name=$(basename "$0" .sh)
 scenario_failures=0
@@ -44,7 +46,7 @@ timed() {
 }
 
 scenario_begin() {
-  local family=${UNZORL_FAMILY_OVERRIDE:-$1} name path
+  local family=$1 name path
   scenario_family=$family
   scenario_start_ms=$(now_ms)
   [ -n "${UNZORL_PROGRAMS:-}" ] && [ -f "$UNZORL_PROGRAMS" ] || { echo "scenario: UNZORL_PROGRAMS not set" >&2; exit 2; }
@@ -53,13 +55,11 @@ scenario_begin() {
     scenario_programs[$name]=$path
     export "$name=$(winpath "$path")"
   done <"$UNZORL_PROGRAMS"
-  trap prefix_stop EXIT
-  prefix_start "${UNZORL_WINE_TEMPLATES:?}" "$family" || { echo "scenario: no prefix" >&2; exit 3; }
+  timed "prefix copy and display" session_start "$family" || { echo "scenario: no prefix" >&2; exit 3; }
   scenario_work=$(mktemp -d "${TMPDIR:-/tmp}/unzorl-work.XXXXXX")
   export ZORL_DATA ZORL_WORK
   ZORL_DATA=$(winpath "$scenario_data")
   ZORL_WORK=$(winpath "$scenario_work")
-  DRIVE_C=$WINEPREFIX/drive_c
   # The first program starts the Wine session: its services, the desktop and Program Manager.
   timed "wine start" timeout 60 wine cmd /c exit 0 >/dev/null 2>&1
 }
@@ -98,13 +98,13 @@ check() {
 }
 
 # The Linux path of a Windows path on drive C:.
-linux_path() { local p=${1#[Cc]:}; echo "$DRIVE_C${p//\\//}"; }
+linux_path() { local p=${1#[Cc]:}; echo "$drive_c${p//\\//}"; }
 
 scenario_end() {
-  echo "scenario $scenario_name ($scenario_family): prefix copy $PREFIX_COPY_MS ms"
-  printf '%s' "$scenario_steps"
-  prefix_stop
+  timed "end of session" session_end
   rm -rf "$scenario_work"
+  echo "scenario $scenario_name ($scenario_family), costs:"
+  printf '%s' "$scenario_steps"
   echo "scenario $scenario_name: $(( $(now_ms) - scenario_start_ms )) ms in all, $scenario_failures failure(s)"
   [ "$scenario_failures" -eq 0 ]
   exit $?

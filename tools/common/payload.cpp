@@ -3,27 +3,12 @@
 
 #include <cctype>
 
-namespace {
-
-struct CrcTable {
-  uint32_t Entry[256];
-  CrcTable() {
-    for (uint32_t n = 0; n < 256; ++n) {
-      uint32_t c = n;
-      for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-      Entry[n] = c;
-    }
-  }
-};
-
-}  // namespace
+#include "app/crc32.h"
 
 uint32_t Crc32(const void* data, size_t size, uint32_t previous) {
-  static const CrcTable table;
-  const unsigned char* p = static_cast<const unsigned char*>(data);
-  uint32_t c = ~previous;
-  for (size_t i = 0; i < size; ++i) c = table.Entry[(c ^ p[i]) & 0xFF] ^ (c >> 8);
-  return ~c;
+  static uint32_t table[256];
+  if (table[1] == 0) BuildCrcTable(table);
+  return CrcFinish(CrcUpdate(table, ~previous, data, size));
 }
 
 std::string MakePayload(const std::string& seed, uint32_t size) {
