@@ -184,24 +184,42 @@ void Checker::CheckLink(const Directive& d) {
                 SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
                 SUCCEEDED(file->Load(wide, STGM_READ));
   if (Expect(loaded, path, "a shortcut the shell link object loads", "none")) {
+    // Each property named in the directive is read from the loaded shortcut and compared.
     char text[MAX_PATH * 2];
     int index = 0;
-    WORD hotkey = 0;
-    std::string v;
-    if (d.Option("target") && (text[0] = 0, link->GetPath(text, sizeof text, nullptr, SLGP_RAWPATH), true))
-      Expect((v = d.OptionOr("target", "")) == text, path + " target", Q(v), Q(text));
-    if (d.Option("args") && (text[0] = 0, link->GetArguments(text, sizeof text), true))
-      Expect((v = d.OptionOr("args", "")) == text, path + " arguments", Q(v), Q(text));
-    if (d.Option("workdir") && (text[0] = 0, link->GetWorkingDirectory(text, sizeof text), true))
-      Expect((v = d.OptionOr("workdir", "")) == text, path + " working directory", Q(v), Q(text));
-    if (d.Option("desc") && (text[0] = 0, link->GetDescription(text, sizeof text), true))
-      Expect((v = d.OptionOr("desc", "")) == text, path + " description", Q(v), Q(text));
-    if (d.Option("icon") && (text[0] = 0, link->GetIconLocation(text, sizeof text, &index), true)) {
-      Expect((v = d.OptionOr("icon", "")) == text, path + " icon", Q(v), Q(text));
+    auto compare = [&](const char* option, const char* what) {
+      std::string v = d.OptionOr(option, "");
+      Expect(v == text, path + " " + what, Q(v), Q(text));
+    };
+    if (d.Option("target")) {
+      text[0] = 0;
+      link->GetPath(text, sizeof text, nullptr, SLGP_RAWPATH);
+      compare("target", "target");
+    }
+    if (d.Option("args")) {
+      text[0] = 0;
+      link->GetArguments(text, sizeof text);
+      compare("args", "arguments");
+    }
+    if (d.Option("workdir")) {
+      text[0] = 0;
+      link->GetWorkingDirectory(text, sizeof text);
+      compare("workdir", "working directory");
+    }
+    if (d.Option("desc")) {
+      text[0] = 0;
+      link->GetDescription(text, sizeof text);
+      compare("desc", "description");
+    }
+    if (d.Option("icon")) {
+      text[0] = 0;
+      link->GetIconLocation(text, sizeof text, &index);
+      compare("icon", "icon");
       if (d.Option("iconindex"))
         Expect(atoi(d.OptionOr("iconindex", "").c_str()) == index, path + " icon index", d.OptionOr("iconindex", ""),
                std::to_string(index));
     }
+    WORD hotkey = 0;
     if (d.Option("hotkey") && SUCCEEDED(link->GetHotkey(&hotkey)))
       Expect(atoi(d.OptionOr("hotkey", "").c_str()) == hotkey, path + " hot key", d.OptionOr("hotkey", ""),
              std::to_string(hotkey));
@@ -274,7 +292,8 @@ void Checker::CheckSections(const Directive& d) {
 }
 
 // details LOG: for every file the log names with details, the latest such line gives the
-// file's date, time, size and CRC-32 as the disk has them (what repair compares).
+// file's date, time, size and CRC-32 as the disk has them, and every "Source: " line the
+// installation file's attributes (what repair compares).
 void Checker::CheckDetails(const Directive& d) {
   std::string text;
   if (!Expect(ReadWholeFile(d.Fields[0], text), d.Fields[0], "a readable file", "none")) return;
@@ -304,6 +323,21 @@ void Checker::CheckDetails(const Directive& d) {
     if (!seen) latest.emplace_back(path, fields);
   }
   Expect(!latest.empty(), d.Fields[0], "file lines with details", "none");
+  // Every "Source: " line with attributes names a file that has them now.
+  for (const std::string& line : SplitLines(text)) {
+    if (line.compare(0, 8, "Source: ") != 0) continue;
+    size_t bar = line.find('|');
+    if (bar == std::string::npos) continue;
+    std::string path = line.substr(8, bar - 8);
+    if (!path.empty() && path.back() == ' ') path.pop_back();
+    std::string logged = line.substr(bar + 1);
+    while (!logged.empty() && logged[0] == ' ') logged.erase(0, 1);
+    Stamp stamp;
+    uint32_t size = 0;
+    if (!Expect(ReadFileStamp(path, stamp, size, nullptr), path, "a readable installation file", "none")) continue;
+    Expect(logged == FormatSourceAttributes(stamp, size), path + " attributes", logged,
+           FormatSourceAttributes(stamp, size));
+  }
   for (const auto& entry : latest) {
     const std::string& path = entry.first;
     const std::vector<std::string>& fields = entry.second;
