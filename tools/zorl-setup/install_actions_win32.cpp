@@ -188,7 +188,12 @@ bool AddProgmanItem(const std::string& group, const std::string& name, const std
   error = DdeInitializeA(&instance, DdeCallback, APPCMD_CLIENTONLY, 0);
   if (error != DMLERR_NO_ERROR) return false;
   HSZ service = DdeCreateStringHandleA(instance, "PROGMAN", CP_WINANSI);
-  HCONV conversation = DdeConnect(instance, service, service, nullptr);
+  // The shell may still be starting: give Program Manager a few seconds to answer.
+  HCONV conversation = nullptr;
+  for (int attempt = 0; attempt < 30 && !conversation; ++attempt) {
+    if (attempt) Sleep(100);
+    conversation = DdeConnect(instance, service, service, nullptr);
+  }
   bool ok = false;
   if (conversation) {
     ok = ProgmanExecute(instance, conversation, "[CreateGroup(\"" + group + "\")]") &&
