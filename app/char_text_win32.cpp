@@ -18,6 +18,20 @@ int CompareNoCaseN(const char* a, const char* b, size_t count) {
   return result - CSTR_EQUAL;
 }
 
+unsigned char FoldCharCase(unsigned char c) {
+  static unsigned char table[256];
+  static bool filled = false;
+  if (!filled) {
+    for (int i = 0; i < 256; ++i) {
+      char one[2] = {static_cast<char>(i), '\0'};
+      if (i != 0) CharUpperBuffA(one, 1);
+      table[i] = static_cast<unsigned char>(one[0]);
+    }
+    filled = true;
+  }
+  return table[c];
+}
+
 void OemToAnsi(const char* src, char* dst, size_t size) {
   if (size == 0) return;
   size_t length = strnlen(src, size - 1);
