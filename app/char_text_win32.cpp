@@ -1,5 +1,7 @@
 // The character-set services answered by the system's ANSI calls.
 #include <windows.h>
+// winuser.h maps the old name OemToAnsi to OemToCharA; the portable service keeps the name.
+#undef OemToAnsi
 
 #include <cstring>
 
