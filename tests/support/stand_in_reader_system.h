@@ -39,6 +39,7 @@ class StandInReaderSystem : public ReaderSystem {
   bool LogOpens = true;
   size_t Chunk = LineBlockSize;
   bool AllFilesExist = false;
+  std::string MissingWhenContains;  // with AllFilesExist: paths holding this text are missing
   std::set<std::string> Files;       // upper-cased paths that exist
   std::set<std::string> SharedDlls;  // upper-cased paths with a shared-file counter
   std::map<std::string, std::string> ShortForms;  // path -> its short form (mode 0)
@@ -65,7 +66,10 @@ class StandInReaderSystem : public ReaderSystem {
     return source_.get();
   }
   void CloseLog(ByteSource* log) override { --OpenLogs; }
-  bool FileExists(const char* path) override { return AllFilesExist || Files.count(Upper(path)) != 0; }
+  bool FileExists(const char* path) override {
+    if (AllFilesExist) return MissingWhenContains.empty() || std::strstr(path, MissingWhenContains.c_str()) == nullptr;
+    return Files.count(Upper(path)) != 0;
+  }
   void NormalizePath(char* path, int mode) override {
     const std::map<std::string, std::string>& forms = mode == 0 ? ShortForms : LongForms;
     auto found = forms.find(path);
