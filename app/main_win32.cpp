@@ -1,6 +1,8 @@
 // Entry point of UNZORL32.EXE.
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand) {
-  return 0;
+#include "app/startup_win32.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int) {
+  return RunUninstaller(instance, previous, commandLine);
 }

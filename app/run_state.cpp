@@ -3,3 +3,7 @@
 
 RunState Run;
 InstallData Log;
+char* ScratchText;
+uint32_t* CrcTable;
+char WizardCaption[256];
+char CancelQuestion[256];

@@ -33,5 +33,11 @@ struct RunState {
 const int32_t PlatformNT = 1;
 const int32_t Platform95 = 2;
 
+const unsigned ScratchTextSize = 16384;
+
 extern RunState Run;
+extern char* ScratchText;       // 16 KB working text shared by the later steps
+extern uint32_t* CrcTable;      // 256 entries
+extern char WizardCaption[256];   // message 25, for the wizard's cancel question
+extern char CancelQuestion[256];  // message 59
 extern InstallData Log;  // what the install log recorded

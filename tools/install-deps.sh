@@ -7,7 +7,7 @@ packages=(
   cmake make g++ clang libclang-rt-14-dev
   googletest
   g++-mingw-w64-i686 binutils-mingw-w64-i686
-  wine wine32:i386
+  wine wine32:i386 fonts-wine fonts-liberation
   xvfb xauth x11-apps imagemagick
 )
 

@@ -1,4 +1,4 @@
-// The marks of replacement texts: "|" a line break, "~" a blank, cut at the buffer's end.
+// The "|" and "~" marks of replacement texts.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,32 +7,47 @@
 #include "app/message_marks.h"
 
 namespace {
-TEST(MessageMarks, ExpandLineBreaksAndBlanksWithinTheBuffer) {
-  const struct {
-    const char* text;
-    size_t size;
+TEST(MessageMarks, Cases) {
+  struct Case {
+    const char* value;
     const char* expected;
   } cases[] = {
-      {"First line|Second line", 64, "First line\r\nSecond line"},
-      {"a|b|c", 64, "a\r\nb\r\nc"},
-      {"||", 64, "\r\n\r\n"},
-      {"~~Indented", 64, "  Indented"},
-      {"~|~", 64, " \r\n "},
-      {"Deinstallation", 64, "Deinstallation"},
-      {"abc|def", 8, "abc\r\nde"},   // the tail is cut to fit
-      {"abcde|f", 8, "abcde\r\n"},
-      {"abcdef|g", 8, "abcdef"},     // no room for both characters: the text ends there
-      {"abcd|ef", 8, "abcd\r\ne"},
-      {"|", 2, ""},
-      {"", 1, ""},
+      {"Deinstallation", "Deinstallation"},
+      {"First line|Second line", "First line\r\nSecond line"},
+      {"a||b", "a\r\n\r\nb"},
+      {"|", "\r\n"},
+      {"~~Indented", "  Indented"},
+      {"One|~Two~", "One\r\n Two "},
+      {"", ""},
   };
-  for (const auto& c : cases) {
-    char buffer[80];
-    std::memset(buffer, '#', sizeof buffer);
-    std::strcpy(buffer, c.text);
-    ExpandMessageMarks(buffer, c.size);
-    EXPECT_STREQ(c.expected, buffer) << c.text << " in " << c.size;
-    EXPECT_EQ('#', buffer[c.size < std::strlen(c.text) + 1 ? std::strlen(c.text) + 1 : c.size]) << c.text;
+  for (const Case& c : cases) {
+    char buffer[64];
+    std::strcpy(buffer, c.value);
+    ExpandMessageMarks(buffer, sizeof buffer);
+    EXPECT_EQ(std::string(c.expected), buffer) << "value: " << c.value;
   }
+}
+
+TEST(MessageMarks, ExpansionIsCutAtTheBufferEnd) {
+  struct Guarded {
+    char text[8];
+    char guard[8];
+  } g;
+  std::memset(&g, '#', sizeof g);
+  std::strcpy(g.text, "ab|cd|e");  // would grow to 9 characters
+  ExpandMessageMarks(g.text, sizeof g.text);
+  EXPECT_STREQ("ab\r\ncd", g.text);  // a mark with no room for both characters ends the text
+  EXPECT_EQ(0, std::memcmp(g.guard, "########", 8));
+
+  std::strcpy(g.text, "abcdef|");  // the mark in the last place: no room for CR LF
+  ExpandMessageMarks(g.text, sizeof g.text);
+  EXPECT_STREQ("abcdef", g.text);
+  EXPECT_EQ(0, std::memcmp(g.guard, "########", 8));
+}
+
+TEST(MessageMarks, OtherMarksForTheStatusReport) {
+  char buffer[64] = "START COMPONENT^END COMPONENT";
+  ExpandLineBreakMark(buffer, sizeof buffer, '^');
+  EXPECT_STREQ("START COMPONENT\r\nEND COMPONENT", buffer);
 }
 }  // namespace
