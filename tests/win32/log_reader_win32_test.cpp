@@ -40,6 +40,10 @@ void MakeDirs(const std::string& path) {
     CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
   CreateDirectoryA(path.c_str(), nullptr);
 }
+std::string Lower(std::string text) {
+  CharLowerBuffA(&text[0], static_cast<DWORD>(text.size()));
+  return text;
+}
 std::string Join(const std::vector<std::string>& lines, const char* end = "\r\n") {
   std::string text;
   for (const std::string& line : lines) text += line + end;
@@ -114,7 +118,7 @@ TEST(LogReaderWin32, ClassifiesRealFilesByDirectoryAndState) {
   for (const char* name : {"\\A.EXE", "\\SUB\\B.DLL", "\\O.DLL", "\\C.DLL", "\\K.DLL"}) WriteBytes(app + name, "x");
   std::string sys = SystemDir();
   MakeDirs(sys + "\\ZORLSUB");
-  for (const char* name : {"\\ZORLS.DLL", "\\ZORLN.DLL", "\\ZORLSUB\\ZORLP.DLL"}) WriteBytes(sys + name, "x");
+  for (const char* name : {"\\ZORLS.DLL", "\\ZORLN.DLL", "\\ZORLSUB\\ZORLP.DLL", "\\ZORL\xc9.DLL"}) WriteBytes(sys + name, "x");
   WriteBytes(WindowsDir() + "\\ZORLW.INI", "x");
   HKEY counters;
   ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs",
@@ -140,16 +144,23 @@ TEST(LogReaderWin32, ClassifiesRealFilesByDirectoryAndState) {
                                        "File Copy: " + app + "\\MISSING.EXE",
                                        "File Copy: " + sys + "\\ZORLMISS.DLL | d",
                                        "File Copy: " + app + "\\SUB\\B.DLL",
+                                       "File Copy: " + sys + "\\ZORL\xc9.DLL",
                                        "***  Zorl again",
                                        "Shared DLL counter ignored:",
                                        "File Copy: " + app + "\\SUB\\B.DLL",
+                                       // The same system files, letter case changed, ASCII or not.
+                                       "File Copy: " + Lower(sys) + "\\zorls.dll",
+                                       "File Copy: " + sys + "\\zorl\xe9.dll",
                                    }));
   ASSERT_EQ(0, read.result);
   EXPECT_EQ((std::vector<std::string>{app + "\\A.EXE", sys + "\\ZORLSUB\\ZORLP.DLL", app + "\\C.DLL", app + "\\K.DLL",
                                       app + "\\SUB\\B.DLL"}),
             read.Paths(read.data.PrivateFiles));
-  EXPECT_EQ((std::vector<std::string>{sys + "\\ZORLS.DLL", sys + "\\ZORLN.DLL", WindowsDir() + "\\ZORLW.INI"}),
+  EXPECT_EQ((std::vector<std::string>{sys + "\\ZORLS.DLL", sys + "\\ZORLN.DLL", WindowsDir() + "\\ZORLW.INI",
+                                      sys + "\\ZORL\xc9.DLL"}),
             Read::Collect(read.data.SystemFiles));
+  EXPECT_EQ(2, read.data.SystemFiles[0]->CounterUses);
+  EXPECT_EQ(2, read.data.SystemFiles[3]->InstallNo);
   EXPECT_EQ(0, read.data.SystemFiles[0]->Removable);
   EXPECT_EQ(1, read.data.SystemFiles[1]->Removable);
   EXPECT_EQ((std::vector<std::string>{app + "\\O.DLL", app + "\\MISSING.EXE", sys + "\\ZORLMISS.DLL"}),
