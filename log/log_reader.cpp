@@ -141,6 +141,7 @@ class Reader {
   template <class T> void MergeFile(T& file, const char* backup, const char* details, const char* linkInfo,
                                     bool counterIgnored);
   template <class T> void MarkRepair(T& file, const char* details, const char* linkInfo);
+  template <class T> T* FindOrAddRegValue(ItemList<T>& list, const LogRecord& r, const char* rootText, bool* added);
   void FileNewFileRecord(const char* path, uint32_t encoded);
   void BuildSelfRegisterIndex();
   const char* FilePathOf(uint32_t encoded) const;
@@ -159,6 +160,22 @@ class Reader {
   template <class T> T* AppendFiled(ItemList<T>& list, TextIndex& index, uint64_t key) {
     index.Add(key, list.Count);
     return list.Append(arena_);
+  }
+  // The first record whose text field equals text, letter case ignored; null when none.
+  template <class T, size_t N> T* FindByText(const ItemList<T>& list, const TextIndex& index, char (T::*field)[N],
+                                             const char* text) const {
+    return FindFirst(list, index, FoldedHash(text), [&](const T& r) { return CompareNoCase(r.*field, text) == 0; });
+  }
+  // The same, or a new record with that text, appended and filed; added tells which.
+  template <class T, size_t N> T* FindOrAppend(ItemList<T>& list, TextIndex& index, char (T::*field)[N],
+                                               const char* text, bool* added = nullptr) {
+    T* record = FindByText(list, index, field, text);
+    if (added != nullptr) *added = record == nullptr;
+    if (record == nullptr) {
+      record = AppendFiled(list, index, FoldedHash(text));
+      CopyText(record->*field, text);
+    }
+    return record;
   }
 
   const ReaderSettings& settings_;
@@ -430,13 +447,12 @@ void Reader::OnFileLine(const LogRecord& r) {
       return;
     }
     if (inSystem) {
-      SystemFileItem* file = FindFirst(data_.SystemFiles, systemFiles_, FoldedHash(path),
-                                       [&](const SystemFileItem& s) { return CompareNoCase(s.Path, path) == 0; });
-      if (file != nullptr) {
+      bool added = false;
+      uint32_t index = data_.SystemFiles.Count;
+      SystemFileItem* file = FindOrAppend(data_.SystemFiles, systemFiles_, &SystemFileItem::Path, path, &added);
+      if (!added) {
         MergeFile(*file, backup, details, linkInfo, r.CounterIgnoredMark);
       } else {
-        uint32_t index = data_.SystemFiles.Count;
-        file = AppendFiled(data_.SystemFiles, systemFiles_, FoldedHash(path));
         FillNewFile(*file, path, backup, details, linkInfo, r.CounterIgnoredMark);
         file->Removable = r.NonSystemMark ? 1 : 0;
         FileNewFileRecord(path, index | SystemListBit);
@@ -459,9 +475,7 @@ void Reader::OnFileLine(const LogRecord& r) {
   // Not removable: kept for repair only, when the line says anything repair can use.
   if (details[0] == '\0' && linkInfo[0] == '\0') return;
   if (inSystem) {
-    SystemFileItem* file = FindFirst(data_.SystemFiles, systemFiles_, FoldedHash(path),
-                                     [&](const SystemFileItem& s) { return CompareNoCase(s.Path, path) == 0; });
-    if (file != nullptr) {
+    if (SystemFileItem* file = FindByText(data_.SystemFiles, systemFiles_, &SystemFileItem::Path, path)) {
       MarkRepair(*file, details, linkInfo);
       return;
     }
@@ -473,15 +487,8 @@ void Reader::OnFileLine(const LogRecord& r) {
 }
 
 void Reader::RecordRepairOnly(const char* path, const char* details, const char* linkInfo) {
-  RepairFileItem* file = FindFirst(data_.RepairOnlyFiles, repairFiles_, FoldedHash(path),
-                                   [&](const RepairFileItem& f) { return CompareNoCase(f.Path, path) == 0; });
-  if (file == nullptr) {
-    file = AppendFiled(data_.RepairOnlyFiles, repairFiles_, FoldedHash(path));
-    CopyText(file->Path, path);
-    file->LinkInfo = linkInfo[0] != '\0' ? CopyOfText(linkInfo) : nullptr;
-  } else if (linkInfo[0] != '\0') {
-    file->LinkInfo = CopyOfText(linkInfo);
-  }
+  RepairFileItem* file = FindOrAppend(data_.RepairOnlyFiles, repairFiles_, &RepairFileItem::Path, path);
+  if (linkInfo[0] != '\0') file->LinkInfo = CopyOfText(linkInfo);
   file->InstallNo = Current();
   CopyText(file->Details, details);
 }
@@ -492,12 +499,7 @@ void Reader::OnFileEdit(const LogRecord& r) {
   Convert(r.Value, r.Ansi, path, sizeof path);
   Convert(r.BackupPath, r.Ansi, backup, sizeof backup);
   if (IsFloppyPath(path, removableA_, removableB_) || backup[0] == '\0' || !system_.FileExists(path)) return;
-  FileEditItem* edit = FindFirst(data_.EditedFiles, editedFiles_, FoldedHash(path),
-                                 [&](const FileEditItem& e) { return CompareNoCase(e.Path, path) == 0; });
-  if (edit == nullptr) {
-    edit = AppendFiled(data_.EditedFiles, editedFiles_, FoldedHash(path));
-    CopyText(edit->Path, path);
-  }
+  FileEditItem* edit = FindOrAppend(data_.EditedFiles, editedFiles_, &FileEditItem::Path, path);
   CopyText(edit->BackupPath, backup);
   edit->InstallNo = Current();
 }
@@ -546,6 +548,26 @@ void Reader::OnDeviceOrSelfRegister(const LogRecord& r) {
 
 bool ValidRegistryNumber(int32_t number) { return number >= 0 && number <= 4; }
 
+// The value record of a registry group in a keyed list (NewRegValues or
+// ChangedRegValues), found by key, name and root text cut to the record's fields, or
+// added with them. Either way it now carries the current installation's number.
+template <class T>
+T* Reader::FindOrAddRegValue(ItemList<T>& list, const LogRecord& r, const char* rootText, bool* added) {
+  char key[sizeof(T::Key)];
+  char name[sizeof(T::ValueName)];
+  CopyText(key, r.Value);
+  CopyText(name, r.Name);
+  T* value = FindOrAddKeyed(list, &arena_, key, name, rootText, added);
+  if (*added) {
+    CopyText(value->Key, key);
+    CopyText(value->ValueName, name);
+    CopyText(value->RootText, rootText);
+    value->Root = r.Root;
+  }
+  value->InstallNo = Current();
+  return value;
+}
+
 void Reader::OnRegValue(const LogRecord& r) {
   if (r.Root == 1 && data_.PerUserId != nullptr) return;  // another user's hive
   if (!ValidRegistryNumber(r.Root) || !ValidRegistryNumber(r.Type)) return;
@@ -554,41 +576,19 @@ void Reader::OnRegValue(const LogRecord& r) {
 
   RegWriteEntry* write = data_.RegValueWrites.Append(arena_);
   write->Data = CopyOfText(r.Data);
+  bool added = false;
   if (r.HasOld) {
-    char key[sizeof(RegChangeItem::Key)];
-    char name[sizeof(RegChangeItem::ValueName)];
-    CopyText(key, r.Value);
-    CopyText(name, r.Name);
-    bool added = false;
-    RegChangeItem* change = FindOrAddKeyed(data_.ChangedRegValues, &arena_, key, name, rootText, &added);
+    RegChangeItem* change = FindOrAddRegValue(data_.ChangedRegValues, r, rootText, &added);
     if (added) {
-      CopyText(change->Key, key);
-      CopyText(change->ValueName, name);
-      CopyText(change->RootText, rootText);
       std::memcpy(change->OldValues, r.OldValues, sizeof change->OldValues);
       change->Type = r.Type;
-      change->Root = r.Root;
     }
     CopyText(change->LatestOldValue, r.FirstOld);
-    change->InstallNo = Current();
     write->HasOld = 1;
     write->Target = change;
   } else {
-    char key[sizeof(RegValueItem::Key)];
-    char name[sizeof(RegValueItem::ValueName)];
-    CopyText(key, r.Value);
-    CopyText(name, r.Name);
-    bool added = false;
-    RegValueItem* value = FindOrAddKeyed(data_.NewRegValues, &arena_, key, name, rootText, &added);
-    if (added) {
-      CopyText(value->Key, key);
-      CopyText(value->ValueName, name);
-      CopyText(value->RootText, rootText);
-      value->Root = r.Root;
-    }
-    value->InstallNo = Current();
     write->Type = r.Type;
-    write->Target = value;
+    write->Target = FindOrAddRegValue(data_.NewRegValues, r, rootText, &added);
   }
 }
 
@@ -616,13 +616,7 @@ void Reader::OnIniNew(const LogRecord& r) {
   char path[PathBufferSize];
   Convert(r.Value, r.Ansi, path, sizeof path);
   if (IsFloppyPath(path, removableA_, removableB_) || !system_.FileExists(path)) return;
-  IniFileItem* file = FindFirst(data_.NewIniFiles, iniFiles_, FoldedHash(path),
-                                [&](const IniFileItem& f) { return CompareNoCase(f.Path, path) == 0; });
-  if (file == nullptr) {
-    file = AppendFiled(data_.NewIniFiles, iniFiles_, FoldedHash(path));
-    CopyText(file->Path, path);
-  }
-  file->InstallNo = Current();
+  FindOrAppend(data_.NewIniFiles, iniFiles_, &IniFileItem::Path, path)->InstallNo = Current();
 }
 
 void Reader::OnIniEntry(const LogRecord& r) {
@@ -647,13 +641,9 @@ void Reader::OnIniEntry(const LogRecord& r) {
 void Reader::OnProgram(const LogRecord& r) {
   char path[sizeof(ProgramItem::Path)];
   CopyText(path, r.Value);
-  ProgramItem* program = FindFirst(data_.Programs, programs_, FoldedHash(path),
-                                   [&](const ProgramItem& p) { return CompareNoCase(p.Path, path) == 0; });
-  if (program == nullptr) {
-    program = AppendFiled(data_.Programs, programs_, FoldedHash(path));
-    CopyText(program->Path, path);
-    if (r.HasName) CopyText(program->Name, r.Name);
-  }
+  bool added = false;
+  ProgramItem* program = FindOrAppend(data_.Programs, programs_, &ProgramItem::Path, path, &added);
+  if (added && r.HasName) CopyText(program->Name, r.Name);
   program->InstallNo = Current();
 }
 
@@ -678,13 +668,7 @@ void Reader::OnIcon(const LogRecord& r) {
 void Reader::OnCreateService(const LogRecord& r) {
   char name[sizeof(ServiceItem::Name)];
   CopyText(name, r.Value);
-  ServiceItem* service = FindFirst(data_.Services, services_, FoldedHash(name),
-                                   [&](const ServiceItem& s) { return CompareNoCase(s.Name, name) == 0; });
-  if (service == nullptr) {
-    service = AppendFiled(data_.Services, services_, FoldedHash(name));
-    CopyText(service->Name, name);
-  }
-  service->InstallNo = Current();
+  FindOrAppend(data_.Services, services_, &ServiceItem::Name, name)->InstallNo = Current();
 }
 
 // --- Directories --------------------------------------------------------------------

@@ -90,13 +90,19 @@ struct Parsed {
   std::vector<std::string> records;
 };
 
-Parsed Parse(const std::string& bytes, bool removableA = false) {
-  MemoryByteSource source(bytes);
-  std::vector<char> block(LineBlockSize);
+// A grammar over bytes in memory.
+struct GrammarOver {
+  MemoryByteSource source;
+  std::vector<char> block = std::vector<char>(LineBlockSize);
   LineReaderState state = {};
-  state.Source = &source;
-  state.Block = block.data();
-  LogGrammar grammar(state, removableA, false);
+  LogGrammar grammar;
+  GrammarOver(const std::string& bytes, bool removableA)
+      : source(bytes), state{&source, block.data(), 0, 0, 0, 0}, grammar(state, removableA, false) {}
+};
+
+Parsed Parse(const std::string& bytes, bool removableA = false) {
+  GrammarOver over(bytes, removableA);
+  LogGrammar& grammar = over.grammar;
   Parsed parsed;
   char title[LogLineSize];
   parsed.header = grammar.ReadHeader(title, sizeof title, &parsed.firstAnsi);
@@ -252,12 +258,8 @@ TEST(LogGrammar, SectionsCarryTheirCodePageAndOffset) {
 TEST(LogGrammar, OldValueListIsCutToItsSizeAndStaysTerminated) {
   std::vector<std::string> lines = {"RegDB Key: K", "RegDB Val: v"};
   for (int i = 0; i < 5; ++i) lines.push_back("RegDB Old: " + std::string(600, static_cast<char>('a' + i)));
-  MemoryByteSource source(AnsiHead + Join(lines));
-  std::vector<char> block(LineBlockSize);
-  LineReaderState state = {};
-  state.Source = &source;
-  state.Block = block.data();
-  LogGrammar grammar(state, false, false);
+  GrammarOver over(AnsiHead + Join(lines), false);
+  LogGrammar& grammar = over.grammar;
   char title[64];
   bool ansi;
   ASSERT_EQ(HeaderResult::Valid, grammar.ReadHeader(title, sizeof title, &ansi));
