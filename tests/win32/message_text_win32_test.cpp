@@ -39,6 +39,7 @@ TEST(MessageTextWin32, TakesReplacementsFromTheSettingsFileElseTheStringTable) {
       {68, 1, "This uninstall must reboot your computer to replace/delete files that were in-use. "
               "Press the OK button to reboot your computer."},
       {29, 1, "Removing File:\r\n"},
+      {70, 1, ""},                  // not assigned
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.count, MessageText(c.number, text, sizeof text)) << c.number;
