@@ -14,6 +14,11 @@ int CompareNoCaseN(const char* a, const char* b, size_t count);
 // Converts OEM text to the ANSI code page into dst (size bytes, cut to fit).
 void OemToAnsi(const char* src, char* dst, size_t size);
 
+// The character folded to upper case as the case-insensitive comparison sees it, byte by
+// byte; two texts that compare equal ignoring case fold to the same bytes (ligatures and
+// characters the system's comparison ignores aside). Used to key indexes of texts.
+unsigned char FoldCharCase(unsigned char c);
+
 // True when text begins with prefix, letter case ignored.
 bool StartsWithNoCase(const char* text, const char* prefix);
 

@@ -20,4 +20,6 @@ int CompareNoCaseN(const char* a, const char* b, size_t count) {
 
 int CompareNoCase(const char* a, const char* b) { return CompareNoCaseN(a, b, static_cast<size_t>(-1)); }
 
+unsigned char FoldCharCase(unsigned char c) { return static_cast<unsigned char>(Fold(c)); }
+
 void OemToAnsi(const char* src, char* dst, size_t size) { CopyText(dst, size, src); }

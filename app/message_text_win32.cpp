@@ -14,7 +14,8 @@ unsigned MessageText(unsigned number, char* buffer, size_t size) {
   DWORD count = GetPrivateProfileStringA("Language", key, AbsentValueMark, buffer, static_cast<DWORD>(size),
                                          Run.SettingsPath);
   if (buffer[0] == AbsentValueMark[0] && count == 1) {
-    LoadStringA(GetModuleHandleA(nullptr), number, buffer, static_cast<int>(size));
+    // A number the table does not hold (70, 71) gives the empty text, not the mark.
+    if (LoadStringA(GetModuleHandleA(nullptr), number, buffer, static_cast<int>(size)) == 0) buffer[0] = '\0';
     return 1;
   }
   ExpandMessageMarks(buffer, size);
