@@ -10,6 +10,7 @@
 #include "app/run_state.h"
 #include "app/windows_state_win32.h"
 #include "log/bounded_text.h"
+#include "log/read_install_log.h"
 #include "report/status_report_win32.h"
 
 namespace {
@@ -44,10 +45,6 @@ void PrefixCurrentDirectory(char* path, size_t size) {
   CopyText(path, size, full);
 }
 
-// Reads the install log into the lists. Until the reader is in place every log reads
-// as one with nothing to undo.
-bool ReadLog() { return true; }
-
 void AskToRestart() {
   char caption[256];
   char text[512];
@@ -75,7 +72,7 @@ void RunMainFlow(const char* argumentText) {
 
   if (Run.LogPath[0] != '\0') {
     HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-    bool read = ReadLog();
+    bool read = ReadInstallLog(Run.LogPath, Run.RemovalRoot) == 0;
     SetCursor(previous);
     if (read) {
       if (!Run.CancelRequested) {

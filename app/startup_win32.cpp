@@ -14,6 +14,8 @@
 #include "app/temp_copy_win32.h"
 #include "app/windows_state_win32.h"
 #include "log/bounded_text.h"
+#include "log/path_helpers.h"
+#include "log/path_helpers_win32.h"
 
 HINSTANCE Instance;
 HWND BackgroundWindow;
@@ -41,18 +43,19 @@ void TakeProgramPaths() {
   CopyText(Run.SettingsPath, path);
   size_t length = strlen(Run.SettingsPath);
   if (length >= 3) CopyText(Run.SettingsPath + length - 3, 4, "INI");
+  NormalizePath(path, 1);
   CopyText(Run.UninstallerPath, path);
 }
 
 // INSTALL.LOG beside the program, in short-name form, when it exists; else empty.
 void DefaultLogCommand(char* command, size_t size) {
-  char path[MAX_PATH] = "";
-  if (GetShortPathNameA(Run.UninstallerPath, path, sizeof path) == 0 || strlen(path) >= sizeof path) CopyText(path, Run.UninstallerPath);
-  char* name = strrchr(path, '\\');
-  char* tail = name != nullptr ? name + 1 : path;
-  CopyText(tail, sizeof path - (tail - path), "INSTALL.LOG");
+  char path[MAX_PATH];
+  CopyText(path, Run.SettingsPath);
+  NormalizePath(path, 0);
+  char* name = FileNamePart(path);
+  CopyText(name, sizeof path - (name - path), "INSTALL.LOG");
   command[0] = '\0';
-  if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) CopyText(command, size, path);
+  if (FileExists(path)) CopyText(command, size, path);
 }
 
 void BuildCrcBlock() {

@@ -142,7 +142,9 @@ TEST(LogGrammar, HeaderNeedsTheMarkAndAnExactTitleLine) {
     Parsed p = Parse(c.bytes);
     EXPECT_EQ(c.header, p.header) << c.name;
     EXPECT_EQ(c.title, p.title) << c.name;
-    if (!c.bytes.empty()) EXPECT_EQ(c.ansi, p.firstAnsi) << c.name;
+    if (!c.bytes.empty()) {
+      EXPECT_EQ(c.ansi, p.firstAnsi) << c.name;
+    }
   }
 }
 

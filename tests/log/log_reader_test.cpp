@@ -402,7 +402,9 @@ TEST(ReadLog, LogsInARootOrTheWindowsDirectoryListNoDirectoryOfTheirOwn) {
     Read read;
     read.Run(Log({}), c.logPath);
     EXPECT_EQ(c.dirs, read.data.CreatedDirs.Count) << c.logPath;
-    if (c.dirs == 1) EXPECT_EQ(OwnDirInstallNo, read.data.CreatedDirs[0]->MadeInstallNo) << c.logPath;
+    if (c.dirs == 1) {
+      EXPECT_EQ(OwnDirInstallNo, read.data.CreatedDirs[0]->MadeInstallNo) << c.logPath;
+    }
     EXPECT_STREQ(c.removalRoot, read.removalRoot) << c.logPath;
   }
 }
