@@ -33,7 +33,7 @@ print(f"  {data['LogTitle']}: {data['InstallCount']} installations, last section
 for name, value in data.items():
     if isinstance(value, list) and value:
         first = value[0]
-        label = first.get("Path") or first.get("Key") or first.get("File") or first.get("Name") or ""
+        label = first.get("Path") or first.get("Key") or first.get("File") or first.get("Name") or first.get("Data", "")
         print(f"  {name}: {len(value)} (first: {label})")
 PY
 
