@@ -76,6 +76,15 @@ bool CreateBackgroundWindow(bool registerClass, const char* caption) {
   return true;
 }
 
+void EndMessageLoop() {
+  DestroyWindow(BackgroundWindow);
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (BackgroundWindow == nullptr) return DefWindowProcA(window, message, wParam, lParam);
   switch (message) {

@@ -10,4 +10,8 @@ void ReadSettings();
 // background window; shows it maximised when the settings ask for it. False on failure.
 bool CreateBackgroundWindow(bool registerClass, const char* caption);
 
+// Destroys the background window and dispatches messages until the quit message its
+// destruction posts.
+void EndMessageLoop();
+
 extern "C" __declspec(dllexport) LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

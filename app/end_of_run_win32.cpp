@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "app/background_window_win32.h"
 #include "app/run_state.h"
 #include "app/startup_win32.h"
 #include "app/windows_state_win32.h"
@@ -13,8 +14,6 @@ void EndOfRun() {
 }
 
 void RunSecondStage(const char*) {
-  DestroyWindow(BackgroundWindow);
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+  EndMessageLoop();
   ReleaseStartupResources();
 }

@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "app/background_window_win32.h"
 #include "app/message_text.h"
 #include "app/run_state.h"
 #include "app/windows_state_win32.h"
@@ -17,7 +18,8 @@ namespace {
 // The standard open-file dialog with the one filter "install.log"; empty when cancelled.
 void AskForLogPath(char* path, size_t size) {
   char filter[300];
-  size_t used = MessageText(1, filter, 256) ? strlen(filter) : 0;
+  MessageText(1, filter, 256);
+  size_t used = strlen(filter);
   const char pattern[] = "install.log";
   std::memcpy(filter + used + 1, pattern, sizeof pattern);
   filter[used + 1 + sizeof pattern] = '\0';  // the list ends with a double terminator
@@ -51,15 +53,6 @@ void AskToRestart() {
   MessageText(25, caption, sizeof caption);
   MessageText(68, text, sizeof text);
   if (MessageBoxA(WizardWindow, text, caption, MB_OKCANCEL) == IDCANCEL) Run.RebootNeeded = 0;
-}
-
-void EndMessageLoop() {
-  DestroyWindow(BackgroundWindow);
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
 }
 }  // namespace
 
